@@ -1,0 +1,3 @@
+#include "config/setup_selection.h"
+
+SetupSelection g_selection;

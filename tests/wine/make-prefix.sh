@@ -1,0 +1,16 @@
+#!/bin/bash
+# Creates the template Wine prefix that every test binary gets a copy of.
+# Usage: make-prefix.sh DIR   (does nothing when DIR already holds a finished prefix)
+set -eu
+dir=$1
+[ -f "$dir/.rlyoset-ready" ] && exit 0
+rm -rf "$dir"
+mkdir -p "$(dirname "$dir")"
+export WINEPREFIX=$dir WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The wine64 loader directly: the 32-bit one cannot run on this machine.
+wine_loader=$(command -v wine64 || echo /usr/lib/wine/wine64)
+[ -x "$wine_loader" ] || wine_loader=wine
+WINELOADER=$wine_loader "$wine_loader" wineboot -i >/dev/null 2>&1 || true
+wineserver -w
+[ -f "$dir/system.reg" ] || { echo "wineboot did not create $dir" >&2; exit 1; }
+touch "$dir/.rlyoset-ready"
