@@ -18,6 +18,9 @@ extern const char kSectionFaxDevices[];
 extern const char kKeyFaxCount[];
 extern const char kKeyFaxPrefix[];  // "Fax", followed by the number
 enum { kFaxDeviceValueSize = 50, kFaxKeyNameSize = 12 };
+// The most fax keys ever read, whatever Count says: a damaged Count must neither
+// overflow the key name nor keep the first page busy with millions of reads.
+enum { kFaxKeyLimit = 999 };
 
 // [KoveltSystem]: Kovelt is the suite's install directory (ending in a separator);
 // keys 1..14 are the action slots, each with a display name under [KoveltKeyname].
