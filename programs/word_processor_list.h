@@ -10,3 +10,10 @@ void InitWordProcessorList(HWND dialog);
 // Sets the ProcessorCode that belongs to a five-character list prefix ("*.DOC");
 // any other text changes nothing.
 void SelectWordProcessorCode(const char *prefix);
+
+// Looks up the program registered for extension, as FindRegisteredProgram does
+// (description: a buffer of kRegistryValueSize bytes), and copies its short path into
+// programPath, a buffer of kProgramPathSize bytes. False, with programPath untouched,
+// when no program is found or its path does not fit whole: a cut path would name
+// another file.
+bool LookUpWordProcessor(const char *extension, char *description, char *programPath);
