@@ -11,13 +11,13 @@ enum { kSettingsPathSize = 260 };
 
 bool CutToSettingsDirectory(char *pattern)
 {
-    int length = lstrlenA(pattern) - kPatternFilePartLength;
-    if (length <= 0)
+    int end = lstrlenA(pattern);
+    while (end > 0 && pattern[end - 1] != '\\' && pattern[end - 1] != '/' &&
+           pattern[end - 1] != ':')
+        --end;
+    if (end == 0)
         return false;
-    char last = pattern[length - 1];
-    if (last != '\\' && last != '/' && last != ':')
-        return false;
-    pattern[length] = '\0';
+    pattern[end] = '\0';
     return true;
 }
 

@@ -5,8 +5,10 @@
 // fax settings file (files found through the SETTING patterns of KOVELT.INI).
 void StampSettingsFiles();
 
-// Cuts a SETTING pattern in place to its settings directory by dropping the
-// five-character file part ("*.cpy"). False, with the pattern unchanged, when what
-// would remain is not a directory that ends in a separator: a match joined to it
-// would name another file than the one the search found.
+// Cuts a SETTING pattern in place to its settings directory, separator included:
+// "c:\kovelt\settings\*.cpy" gives "c:\kovelt\settings\". For the usual
+// five-character file part that is the same as dropping five characters, and it
+// stays right for a file part of another length, since the search only allows
+// wildcards behind the last separator. False, with the pattern unchanged, when it
+// names no directory: a bare name would be looked for in the Windows directory.
 bool CutToSettingsDirectory(char *pattern);

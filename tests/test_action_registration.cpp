@@ -409,15 +409,24 @@ TEST_F(ActionRegistration, LongValuesAreWrittenWholeOrNotAtAll)
     WritePrivateProfileStringA(NULL, NULL, NULL, (deep + "BESTFIT.FLE").c_str());
     Clean();
 
-    // A pattern whose file part is not five characters gives no directory: the
-    // action is registered, but no format file appears under a made-up name.
+    // A file part of four characters: the format file still goes into the
+    // settings directory, not under a name made by cutting five characters.
     MakeDirectories(std::string(kSettings).substr(0, lstrlenA(kSettings) - 1));
     SetKovelt(kSectionScanAndSave, kKeySettingPattern, "C:\\kovelt\\settings\\*.fi");
     RegisterTif(kEditorP);
     RegisterActions();
     EXPECT_EQ(Slots(), Row({"ScanAndSave, BESTFIT, 1"}));
     EXPECT_FALSE(FileExists("C:\\kovelt\\settinBESTFIT.FLE"));
-    EXPECT_FALSE(FileExists(kFileFormatFile));
+    EXPECT_EQ(FileFormat(kFileFormatFile), "0");
+    Clean();
+
+    // A pattern without a directory gives no place for the format file: the
+    // action is registered, and no format file appears in the Windows directory.
+    SetKovelt(kSectionScanAndSave, kKeySettingPattern, "*.fil");
+    RegisterTif(kEditorP);
+    RegisterActions();
+    EXPECT_EQ(Slots(), Row({"ScanAndSave, BESTFIT, 1"}));
+    EXPECT_FALSE(FileExists(WindowsDirectory() + "\\BESTFIT.FLE"));
 }
 
 TEST_F(ActionRegistration, ApplySetupStampsThenRegisters)

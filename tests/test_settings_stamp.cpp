@@ -143,7 +143,7 @@ TEST_F(SettingsStamp, APassWithoutMatchesLeavesTheOtherToRun)
     }
 }
 
-TEST(SettingsDirectory, DropsTheFilePartOnlyWhenADirectoryRemains)
+TEST(SettingsDirectory, KeepsTheDirectoryWhateverTheFilePartsLength)
 {
     struct Case {
         const char *pattern;
@@ -157,9 +157,10 @@ TEST(SettingsDirectory, DropsTheFilePartOnlyWhenADirectoryRemains)
         {"*.cpy", false, "*.cpy"},
         {"*.c", false, "*.c"},
         {"", false, ""},
-        // A file part of another length: dropping five characters cuts elsewhere.
-        {"c:\\kovelt\\settings\\*.cpyx", false, "c:\\kovelt\\settings\\*.cpyx"},
-        {"c:\\kovelt\\settings\\*.cp", false, "c:\\kovelt\\settings\\*.cp"},
+        // A file part of another length still leaves the directory.
+        {"c:\\kovelt\\settings\\*.cpyx", true, "c:\\kovelt\\settings\\"},
+        {"c:\\kovelt\\settings\\*.cp", true, "c:\\kovelt\\settings\\"},
+        {"c:\\kovelt\\settings\\copy*.cpy", true, "c:\\kovelt\\settings\\"},
     };
     for (const Case &c : cases) {
         char pattern[kSettingPatternSize];
@@ -172,7 +173,8 @@ TEST(SettingsDirectory, DropsTheFilePartOnlyWhenADirectoryRemains)
 TEST_F(SettingsStamp, NeverWritesAFileOtherThanTheMatch)
 {
     // A file part of four characters: cutting five would give "...\settin" and
-    // the stamp would create "settina.cp" beside the settings directory.
+    // the stamp would create "settina.cp" beside the settings directory; the
+    // match itself gets the stamp.
     std::string shortPart = Put(std::string(kSettings) + "a.cp", "");
     SetKovelt(kSectionCopyUtility, kKeySettingPattern, "C:\\kovelt\\settings\\*.cp");
 
@@ -193,7 +195,7 @@ TEST_F(SettingsStamp, NeverWritesAFileOtherThanTheMatch)
     Stamp();
     std::map<std::string, std::string> after = Snapshot(kSettings);
 
-    EXPECT_EQ(ReadWholeFile(shortPart), "");
+    EXPECT_EQ(GetProfile(shortPart, "CopyUtility", "Printer"), kPrinterText);
     EXPECT_EQ(GetProfile(fits, "FaxUtility", "FAX"), kFaxText);
     WIN32_FILE_ATTRIBUTE_DATA longFile;
     ASSERT_TRUE(GetFileAttributesExW(longPath.c_str(), GetFileExInfoStandard, &longFile));
