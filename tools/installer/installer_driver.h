@@ -31,5 +31,32 @@ HWND InstallerWaitForWindow(const char *className, const char *title, DWORD time
 // Ends the wizard if it still runs and destroys the installer's window.
 void InstallerEnd();
 
+// --- The wizard's pages, driven from this process as a person would use them.
+
+// Waits for a visible wizard page that has a control of that id (1001 for the
+// first page, 1006 for the confirmation page); NULL after timeoutMs.
+HWND WaitForPage(int controlId, DWORD timeoutMs);
+// True while a page with that control is visible.
+bool PageIsShown(int controlId);
+
+// Combo boxes: item count, selected index (CB_ERR for none), an item's text.
+int ComboCount(HWND page, int controlId);
+int ComboSelection(HWND page, int controlId);
+bool ComboItemText(HWND page, int controlId, int index, char *text, int size);
+// Chooses an item the way a click does: selection, then CBN_SELCHANGE to the page.
+void ComboChoose(HWND page, int controlId, int index);
+
+// Any control's text (for a drop-down list: its selected item).
+void ControlText(HWND page, int controlId, char *text, int size);
+// The id of the control that has the keyboard focus in the page's thread, 0 if none.
+int FocusedControl(HWND page);
+
+void PressButton(HWND page, int controlId);
+void PressEscape(HWND page);    // the key, to the control with the focus
+void PressCloseBox(HWND page);  // the title bar's close box
+
+// Saves the window as it is on the screen, as a 24-bit BMP file.
+bool SaveWindowPicture(HWND window, const char *bmpPath);
+
 // The full path of a program that lies beside the running one.
 void ProgramBesideMe(const char *fileName, char *path, DWORD size);

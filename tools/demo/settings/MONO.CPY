@@ -1,0 +1,3 @@
+[CopyUtility]
+Copies=2
+Color=0
