@@ -261,15 +261,15 @@ void PressButton(HWND page, int controlId)
                  reinterpret_cast<LPARAM>(GetDlgItem(page, controlId)));
 }
 
-void PressEscape(HWND page)
+void PressKey(HWND page, UINT virtualKey)
 {
     // The dialog manager sees keys posted to the control that has the focus.
     GUITHREADINFO info = {};
     info.cbSize = sizeof info;
     GetGUIThreadInfo(GetWindowThreadProcessId(page, NULL), &info);
     HWND target = info.hwndFocus != NULL ? info.hwndFocus : page;
-    PostMessageA(target, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-    PostMessageA(target, WM_KEYUP, VK_ESCAPE, 0xC0010001);
+    PostMessageA(target, WM_KEYDOWN, virtualKey, 0x00000001);
+    PostMessageA(target, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
 void PressCloseBox(HWND page)

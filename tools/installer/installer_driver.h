@@ -52,7 +52,7 @@ void ControlText(HWND page, int controlId, char *text, int size);
 int FocusedControl(HWND page);
 
 void PressButton(HWND page, int controlId);
-void PressEscape(HWND page);    // the key, to the control with the focus
+void PressKey(HWND page, UINT virtualKey);  // to the control that has the focus
 void PressCloseBox(HWND page);  // the title bar's close box
 
 // Saves the window as it is on the screen, as a 24-bit BMP file.
