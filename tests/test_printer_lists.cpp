@@ -40,11 +40,6 @@ private:
     std::vector<BYTE> block_;
 };
 
-struct WindowsEnvironment : ::testing::Environment {
-    void SetUp() override { UseUnmanagedWindows(); }
-};
-::testing::Environment *const g_windows = ::testing::AddGlobalTestEnvironment(new WindowsEnvironment);
-
 INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM)
 {
     return 0;

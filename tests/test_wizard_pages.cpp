@@ -38,7 +38,6 @@ namespace {
 struct WindowsEnvironment : ::testing::Environment {
     void SetUp() override
     {
-        UseUnmanagedWindows();
         g_instance = GetModuleHandleA(NULL);
     }
 };

@@ -14,11 +14,6 @@
 
 namespace {
 
-struct WindowsEnvironment : ::testing::Environment {
-    void SetUp() override { UseUnmanagedWindows(); }
-};
-::testing::Environment *const g_windows = ::testing::AddGlobalTestEnvironment(new WindowsEnvironment);
-
 INT_PTR CALLBACK InertDialogProc(HWND, UINT, WPARAM, LPARAM)
 {
     return 0;

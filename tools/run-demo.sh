@@ -36,9 +36,11 @@ mkdir -p "$drive/Program Files/Word Pad" "$drive/AMIPRO" "$drive/IMAGING"
 touch "$drive/Program Files/Word Pad/wordpad.exe" "$drive/AMIPRO/AMIPRO.EXE" "$drive/IMAGING/IMAGING.EXE"
 # The machine: printers in WIN.INI and the registered programs.
 "$wine" reg import "$(echo "Z:$top/tools/demo/demo.reg" | tr / '\\')" >/dev/null 2>&1
-# Without a window manager (Xvfb), Wine draws the title bars itself when its
-# windows are not managed, so the pictures show the pages whole.
-[ $headless = 1 ] && "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+# The template prefix has Wine draw its windows itself, which suits Xvfb (no window
+# manager) and its pictures; on a real display the desktop's window manager does.
+if [ $headless = 0 ]; then
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1
+fi
 "$wine"server -w 2>/dev/null || wineserver -w
 
 snapshot() {

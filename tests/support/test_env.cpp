@@ -170,12 +170,3 @@ std::string ShortPath(const std::string &longPath)
         return longPath;
     return shortPath;
 }
-
-void UseUnmanagedWindows()
-{
-    HKEY key;
-    if (RegCreateKeyA(HKEY_CURRENT_USER, "Software\\Wine\\X11 Driver", &key) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(key, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE *>("N"), 2);
-    RegCloseKey(key);
-}

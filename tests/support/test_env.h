@@ -41,9 +41,3 @@ void UnregisterFileType(const char *extension, const char *typeName);
 // --- Paths
 std::string WindowsDirectory();
 std::string ShortPath(const std::string &longPath);
-
-// --- Windows under Xvfb
-// Makes the top-level windows of this process unmanaged by an X window manager.
-// Xvfb runs none, and Wine then waits 2 s each time a managed window is hidden or
-// destroyed. Call before the process makes its first window.
-void UseUnmanagedWindows();
