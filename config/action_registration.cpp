@@ -31,6 +31,14 @@ static const char kFieldSeparator[] = ", ";
 
 // --- Looking for what earlier runs and other components registered
 
+// Reads action slot n of [KoveltSystem]; "" when the slot is free.
+static void ReadActionSlot(int slot, char *value, DWORD size)
+{
+    char key[kSlotKeySize];
+    FormatDecimal(key, sizeof key, slot);
+    ReadKoveltText(kSectionKoveltSystem, key, "", value, size);
+}
+
 int ScanAndSaveEntryIsNew(int *entryNumber, const char *programPath)
 {
     for (;;) {
@@ -56,10 +64,8 @@ int ScanAndSaveEntryIsNew(int *entryNumber, const char *programPath)
 int ImageActionIsNew(const char *entryNumberText)
 {
     for (int slot = 1; slot <= kActionSlotCount; ++slot) {
-        char key[kSlotKeySize];
-        FormatDecimal(key, sizeof key, slot);
         char value[kSlotValueSize];
-        ReadKoveltText(kSectionKoveltSystem, key, "", value, sizeof value);
+        ReadActionSlot(slot, value, sizeof value);
         // Any run of commas and blanks separates, so "ScanAndSave,BESTFIT,3"
         // counts as well as the form written here.
         const char *section = NextToken(value, kDelimCommaBlank);
@@ -77,10 +83,8 @@ int ImageActionIsNew(const char *entryNumberText)
 int ActionValueIsNew(const char *value)
 {
     for (int slot = 1; slot <= kActionSlotCount; ++slot) {
-        char key[kSlotKeySize];
-        FormatDecimal(key, sizeof key, slot);
         char slotValue[kSlotValueSize];
-        ReadKoveltText(kSectionKoveltSystem, key, "", slotValue, sizeof slotValue);
+        ReadActionSlot(slot, slotValue, sizeof slotValue);
         if (slotValue[0] != '\0' && lstrcmpA(slotValue, value) == 0)
             return 0;
     }
@@ -214,11 +218,11 @@ void RegisterActions()
                       g_selection.ProgramPath[0] == '\0';
     bool imageSettled = false;
     for (int slot = 1; slot <= kActionSlotCount; ++slot) {
-        char key[kSlotKeySize];
-        FormatDecimal(key, sizeof key, slot);
         char value[kSlotFreeTestSize];
-        ReadKoveltText(kSectionKoveltSystem, key, "", value, sizeof value);
+        ReadActionSlot(slot, value, sizeof value);
         if (value[0] == '\0') {
+            char key[kSlotKeySize];
+            FormatDecimal(key, sizeof key, slot);
             // The OCR action may share the free slot only when the image action
             // left it free.
             bool slotTaken = false;

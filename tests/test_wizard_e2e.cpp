@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "resources/resource_ids.h"
+#include "tests/support/help_viewer.h"
 #include "tests/support/test_env.h"
 #include "tools/installer/installer_driver.h"
 
@@ -262,68 +263,36 @@ TEST_F(WizardTest, PreviousStepKeepsTheChoicesAndAChangedWordProcessorIsApplied)
     EXPECT_EQ(Kovelt("Recognita", "3"), kMissing);
 }
 
-// Plays the help viewer: the platform's WinHelp hands the request to a window of
-// this class as WM_COPYDATA.
-struct HelpRequest {
-    int count;
-    WORD command;
-    std::string file;
-};
-HelpRequest g_help;
-
-LRESULT CALLBACK HelpViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_COPYDATA) {
-        const COPYDATASTRUCT *copy = reinterpret_cast<const COPYDATASTRUCT *>(lParam);
-        // WORD size, WORD command, LONG data, LONG reserved, WORD ofsFilename, WORD ofsData.
-        const BYTE *record = static_cast<const BYTE *>(copy->lpData);
-        WORD command = *reinterpret_cast<const WORD *>(record + 2);
-        WORD fileOffset = *reinterpret_cast<const WORD *>(record + 12);
-        ++g_help.count;
-        g_help.command = command;
-        g_help.file = fileOffset != 0 ? reinterpret_cast<const char *>(record + fileOffset) : "";
-        return TRUE;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
 TEST_F(WizardTest, HelpOpensTheSuitesHelpFile)
 {
-    WNDCLASSA helpClass = {};
-    helpClass.lpfnWndProc = HelpViewerProc;
-    helpClass.hInstance = GetModuleHandleA(NULL);
-    helpClass.lpszClassName = "MS_WINHELP";
-    RegisterClassA(&helpClass);
-    HWND viewer = CreateWindowExA(0, "MS_WINHELP", "Help", WS_OVERLAPPED, 0, 0, 10, 10, NULL, NULL,
-                                  helpClass.hInstance, NULL);
+    HWND viewer = StartHelpViewer();
     ASSERT_NE(viewer, nullptr);
-
     struct Case {
         const char *installDirectory;  // NULL: no key
         const char *file;
     } cases[] = {
         {"C:\\KOVELT\\", "C:\\KOVELT\\rlyoset.hlp"},
-        {"C:\\KOVELT", "C:\\KOVELTrlyoset.hlp"},
         {NULL, "rlyoset.hlp"},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.file);
         SetKovelt("KoveltSystem", "Kovelt", c.installDirectory);
-        g_help = HelpRequest();
         HWND first = StartAndWaitForFirstPage();
         ASSERT_NE(first, nullptr);
+        ResetHelpRequests();
         PressButton(first, IDC_HELP_BUTTON);
-        for (int i = 0; i < 100 && g_help.count == 0; ++i)
+        for (int i = 0; i < 100 && LastHelpRequest().count == 0; ++i)
             InstallerPump(50);
-        EXPECT_EQ(g_help.count, 1);
-        EXPECT_EQ(g_help.command, HELP_CONTENTS);
-        EXPECT_EQ(g_help.file, c.file);
+        EXPECT_EQ(LastHelpRequest().count, 1);
+        EXPECT_EQ(LastHelpRequest().from, first);
+        EXPECT_EQ(LastHelpRequest().command, HELP_CONTENTS);
+        EXPECT_EQ(LastHelpRequest().file, c.file);
         EXPECT_TRUE(IsWindowVisible(first));
         PressButton(first, IDCANCEL);
         ExpectEndWithNotice();
         InstallerEnd();
     }
-    DestroyWindow(viewer);
+    StopHelpViewer(viewer);
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "config/setup_selection.h"
 #include "printers/printer_table.h"
 #include "resources/resource_ids.h"
+#include "tests/support/help_viewer.h"
 #include "tests/support/test_env.h"
 #include "wizard/center_window.h"
 #include "wizard/confirmation_dialog.h"
@@ -415,48 +416,9 @@ TEST_F(WizardPages, ReadSelectionsTakesTheVisibleTextsCutTo149Characters)
     DestroyWindow(page);
 }
 
-// --- Help: a window of the help viewer's class receives the request.
-
-namespace {
-
-struct HelpRequest {
-    int count;
-    HWND from;
-    WORD command;
-    std::string file;
-};
-HelpRequest s_help;
-
-LRESULT CALLBACK HelpViewerProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_COPYDATA) {
-        const COPYDATASTRUCT *data = reinterpret_cast<const COPYDATASTRUCT *>(lParam);
-        if (data->dwData == 0xA1DE505) {
-            // WORD size, WORD command, LONG data, LONG reserved, WORD ofsFilename, WORD ofsData
-            const BYTE *record = static_cast<const BYTE *>(data->lpData);
-            WORD command, fileOffset;
-            CopyMemory(&command, record + 2, 2);
-            CopyMemory(&fileOffset, record + 12, 2);
-            ++s_help.count;
-            s_help.from = reinterpret_cast<HWND>(wParam);
-            s_help.command = command;
-            s_help.file = fileOffset != 0 ? reinterpret_cast<const char *>(record + fileOffset) : "";
-        }
-        return TRUE;
-    }
-    return DefWindowProcA(window, message, wParam, lParam);
-}
-
-}  // namespace
-
 TEST_F(WizardPages, HelpOpensTheHelpFileOfTheInstallDirectory)
 {
-    WNDCLASSA viewerClass = {};
-    viewerClass.lpfnWndProc = HelpViewerProc;
-    viewerClass.hInstance = g_instance;
-    viewerClass.lpszClassName = "MS_WINHELP";
-    RegisterClassA(&viewerClass);
-    HWND viewer = CreateWindowExA(0, "MS_WINHELP", "", 0, 0, 0, 0, 0, NULL, NULL, g_instance, NULL);
+    HWND viewer = StartHelpViewer();
     ASSERT_NE(viewer, nullptr);
     HWND page = CreateDialogParamA(g_instance, MAKEINTRESOURCEA(IDD_SELECTION), NULL,
                                    SelectionDialogProc, 0);
@@ -477,16 +439,17 @@ TEST_F(WizardPages, HelpOpensTheHelpFileOfTheInstallDirectory)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.file);
         SetKovelt(kSectionKoveltSystem, kKeyInstallDirectory, c.directory);
-        s_help = HelpRequest();
+        ResetHelpRequests();
         SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_HELP_BUTTON, BN_CLICKED),
                      (LPARAM)GetDlgItem(page, IDC_HELP_BUTTON));
-        EXPECT_EQ(s_help.count, 1);
-        EXPECT_EQ(s_help.from, page);
-        EXPECT_EQ(s_help.command, HELP_CONTENTS);
-        EXPECT_EQ(s_help.file, c.file);
+        const HelpRequest &help = LastHelpRequest();
+        EXPECT_EQ(help.count, 1);
+        EXPECT_EQ(help.from, page);
+        EXPECT_EQ(help.command, HELP_CONTENTS);
+        EXPECT_EQ(help.file, c.file);
     }
     DestroyWindow(page);
-    DestroyWindow(viewer);
+    StopHelpViewer(viewer);
 }
 
 TEST(CenteredPosition, HalvesTruncateAndNegativeMeansStay)
