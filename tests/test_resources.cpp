@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "resources/resource_ids.h"
+#include "tools/installer/installer_driver.h"
 
 namespace {
 
@@ -83,9 +84,8 @@ std::string KindOf(const std::string &windowClass)
     return "class " + windowClass;
 }
 
-Dialog LoadDialog(int id)
+Dialog LoadDialog(HMODULE module, int id)
 {
-    HMODULE module = GetModuleHandleA(NULL);
     HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(5) /* RT_DIALOG */);
     EXPECT_NE(resource, nullptr) << "template " << id;
     Dialog dialog = {};
@@ -177,11 +177,35 @@ void ExpectControls(const Dialog &dialog, const std::vector<Control> &expected)
     }
 }
 
+// The files whose resources are checked: this test program, the program beside it,
+// and the 32-bit product, which cannot run here but can be read as data.
+struct ResourceFile {
+    std::string name;
+    HMODULE module;
+};
+
+std::vector<ResourceFile> ResourceFiles()
+{
+    static std::vector<ResourceFile> files;
+    if (!files.empty())
+        return files;
+    files.push_back({"this test program", GetModuleHandleA(NULL)});
+    char program[MAX_PATH];
+    ProgramBesideMe("rlyoset.exe", program, sizeof program);
+    for (const char *path : {(const char *)program, RLYOSET_I686_PROGRAM}) {
+        HMODULE module = LoadLibraryExA(path, NULL, LOAD_LIBRARY_AS_DATAFILE);
+        EXPECT_NE(module, nullptr) << "cannot read " << path << " (build both targets first)";
+        if (module != NULL)
+            files.push_back({path, module});
+    }
+    return files;
+}
+
 }  // namespace
 
-TEST(Resources, SelectionPageTemplate)
+static void ExpectSelectionPage(HMODULE module)
 {
-    Dialog dialog = LoadDialog(IDD_SELECTION);
+    Dialog dialog = LoadDialog(module, IDD_SELECTION);
     ExpectPage(dialog, 259, 167);
     ExpectControls(dialog, {
         {1, "Button", "&OK", 9, 146, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 0, 0},
@@ -204,9 +228,17 @@ TEST(Resources, SelectionPageTemplate)
     });
 }
 
-TEST(Resources, ConfirmationPageTemplate)
+TEST(Resources, SelectionPageTemplate)
 {
-    Dialog dialog = LoadDialog(IDD_CONFIRMATION);
+    for (const ResourceFile &file : ResourceFiles()) {
+        SCOPED_TRACE(file.name);
+        ExpectSelectionPage(file.module);
+    }
+}
+
+static void ExpectConfirmationPage(HMODULE module)
+{
+    Dialog dialog = LoadDialog(module, IDD_CONFIRMATION);
     ExpectPage(dialog, 254, 132);
     ExpectControls(dialog, {
         {1, "Button", "&OK", 63, 111, 50, 14, BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 0, 0},
@@ -224,9 +256,16 @@ TEST(Resources, ConfirmationPageTemplate)
     });
 }
 
-TEST(Resources, IconGroupHasOne32x32SixteenColourImage)
+TEST(Resources, ConfirmationPageTemplate)
 {
-    HMODULE module = GetModuleHandleA(NULL);
+    for (const ResourceFile &file : ResourceFiles()) {
+        SCOPED_TRACE(file.name);
+        ExpectConfirmationPage(file.module);
+    }
+}
+
+static void ExpectIconGroup(HMODULE module)
+{
     HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(IDI_RELAYO), MAKEINTRESOURCEA(14));
     ASSERT_NE(resource, nullptr);
     const BYTE *group = static_cast<const BYTE *>(LockResource(LoadResource(module, resource)));
@@ -239,5 +278,15 @@ TEST(Resources, IconGroupHasOne32x32SixteenColourImage)
     EXPECT_EQ(image[0], 32);
     EXPECT_EQ(image[1], 32);
     EXPECT_EQ(image[2], 16);
-    EXPECT_NE(LoadIconA(module, MAKEINTRESOURCEA(IDI_RELAYO)), nullptr);
+    if (module == GetModuleHandleA(NULL)) {
+        EXPECT_NE(LoadIconA(module, MAKEINTRESOURCEA(IDI_RELAYO)), nullptr);
+    }
+}
+
+TEST(Resources, IconGroupHasOne32x32SixteenColourImage)
+{
+    for (const ResourceFile &file : ResourceFiles()) {
+        SCOPED_TRACE(file.name);
+        ExpectIconGroup(file.module);
+    }
 }
