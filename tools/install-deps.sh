@@ -3,7 +3,8 @@
 # it only calls apt when a package is missing. Never installs wine32: the machine
 # cannot run 32-bit code, and with wine32 present the wine launcher fails.
 set -eu
-packages="cmake make mingw-w64 wine64 xvfb xauth x11-utils googletest imagemagick"
+# wine brings the wine and wineserver launchers; wine64 the 64-bit loader.
+packages="cmake make mingw-w64 wine wine64 xvfb xauth googletest imagemagick"
 missing=""
 for p in $packages; do
   dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"

@@ -41,7 +41,7 @@ touch "$drive/Program Files/Word Pad/wordpad.exe" "$drive/AMIPRO/AMIPRO.EXE" "$d
 if [ $headless = 0 ]; then
   "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d Y /f >/dev/null 2>&1
 fi
-"$wine"server -w 2>/dev/null || wineserver -w
+wineserver -w
 
 snapshot() {
   cp "$drive/windows/KOVELT.INI" "$1/KOVELT.INI"
